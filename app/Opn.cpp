@@ -2,6 +2,7 @@
 
 #include "AboutPage.h"
 #include "CalculatorPage.h"
+#include "Controls.h"
 #include "Dialogs.h"
 #include "EffectLabel.h"
 #include "ErrorReporting.h"
@@ -24,44 +25,6 @@ using namespace renkalo;
 TForm1 *Form1 = nullptr;
 
 namespace {
-
-QFrame *makePanel(const char *name, QWidget *parent, QRect geometry)
-{
-    auto *panel = new QFrame(parent);
-    panel->setObjectName(QLatin1String(name));
-    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    panel->setLineWidth(1);
-    panel->setGeometry(geometry);
-    return panel;
-}
-
-QLabel *makeLabel(const char *name, QWidget *parent, const QString &text, QRect geometry, QRgb color,
-                  int pixelSize = 0)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setTextFormat(Qt::PlainText);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setWordWrap(true);
-    label->setGeometry(geometry);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, QColor::fromRgb(color));
-    label->setPalette(palette);
-    if (pixelSize > 0) {
-        QFont font = label->font();
-        font.setPixelSize(pixelSize);
-        label->setFont(font);
-    }
-    return label;
-}
-
-ShapeButton *makeShapeButton(const char *name, QWidget *parent, const QString &caption, QRect geometry)
-{
-    auto *button = new ShapeButton(caption, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setGeometry(geometry);
-    return button;
-}
 
 QWidget *makeTabSheet(const char *name)
 {
@@ -133,33 +96,29 @@ void TForm1::buildIntroductionPage()
                        QStringLiteral("Внезапное появление олигоанурии (менее 500 мл/сут, мочи), гиперазотемия, "
                                       "дисэлектролитемия (гипер К, Mg, Р; гипо Са, Na-емия), метаболического "
                                       "ацидоза вследствии: \r\n"),
-                       QRect(40, 61, 615, 48), navy, 13);
+                       QRect(40, 61, 615, 48), navy, true, 13);
     Label2 = makeLabel("Label2", Panel1,
                        QStringLiteral("1) шока (кардиогенного, септического, анафилактического и другого); \r\n"),
-                       QRect(40, 104, 463, 32), navy, 13);
+                       QRect(40, 104, 463, 32), navy, true, 13);
     Label3 = makeLabel("Label3", Panel1,
                        QStringLiteral("2) воспалительных и иммуновоспалительных заболеваний почек (острый "
                                       "гломерулонефрит, интерстициальный нефрит, \r\nострый пиелонефрит, системная "
                                       "красная волчанка и другие). \r\n"),
-                       QRect(40, 128, 611, 64), navy, 13);
+                       QRect(40, 128, 611, 64), navy, true, 13);
     Label4 = makeLabel("Label4", Panel1,
                        QStringLiteral("3) токсического воздействия (антибиотики, сульфаниламиды, алкоголь, тяжелые "
                                       "металлы и другие); \r\n"),
-                       QRect(40, 184, 606, 48), navy, 13);
+                       QRect(40, 184, 606, 48), navy, true, 13);
     Label5 = makeLabel("Label5", Panel1,
                        QStringLiteral("4) сосудистые обструкции (тромбоз, эмболия почечных артерий, тромбоз "
                                       "почечных вен и другие); \r\n"),
-                       QRect(40, 224, 589, 48), navy, 13);
+                       QRect(40, 224, 589, 48), navy, true, 13);
     Label6 = makeLabel("Label6", Panel1,
                        QStringLiteral("5) урологические обструкции (камни мочеточников, опухоль, гипертрофия "
                                       "предстательной железы и другие). "),
-                       QRect(40, 264, 605, 32), navy, 13);
+                       QRect(40, 264, 605, 32), navy, true, 13);
 
-    Bevel1 = new QFrame(Panel1);
-    Bevel1->setObjectName(QStringLiteral("Bevel1"));
-    Bevel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    Bevel1->setAttribute(Qt::WA_TransparentForMouseEvents);
-    Bevel1->setGeometry(21, 56, 648, 249);
+    Bevel1 = makeBevel("Bevel1", Panel1, QRect(21, 56, 648, 249));
 
     LMDShapeLabelButton1 = makeShapeButton("LMDShapeLabelButton1", Panel1, QStringLiteral("Дальше"),
                                            QRect(168, 344, 113, 33));
