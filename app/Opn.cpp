@@ -76,8 +76,6 @@ TForm1::TForm1(QWidget *parent) : QWidget(parent)
         manager.release();
         if (!allowed)
             manager.cancel();
-        else
-            QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
     });
 }
 
@@ -229,7 +227,11 @@ bool TForm1::queryEndSession()
 {
     bool canClose = false;
     runGuarded([&] { FormCloseQuery(canClose); });
-    m_closeAllowed = canClose;
+    if (canClose) {
+        // The program ends with the session, without asking again.
+        m_closeAllowed = true;
+        QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+    }
     return canClose;
 }
 

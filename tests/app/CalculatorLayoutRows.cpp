@@ -1,0 +1,6 @@
+#include "LayoutRow.h"
+
+QList<LayoutRow> calculatorLayoutRows()
+{
+    return {};
+}
