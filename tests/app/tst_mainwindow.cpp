@@ -1,8 +1,10 @@
 #include "TestWindow.h"
 
 #include "Dialogs.h"
+#include "Errors.h"
 #include "MessageBoxPresenter.h"
 #include "PageControl.h"
+#include "Program.h"
 #include "ScriptedDialogs.h"
 #include "ShapeButton.h"
 #include "UrlOpener.h"
@@ -200,6 +202,24 @@ private slots:
         QCOMPARE(presentMessageBox(exitQuestionRequest()), answer);
         QCOMPARE(title, QString("Confirm"));
         QCOMPARE(captions, QStringList({"&Yes", "&No"}));
+    }
+
+    void errorEscapingCreationEndsWithApplicationError()
+    {
+        window.reset();
+        ScriptedDialogs dialogs;
+        const int code = runProgram(*qApp, []() -> std::unique_ptr<TForm1> {
+            throw Error("Error creating object", "EDatabaseError");
+        });
+        QCOMPARE(code, 1);
+        QCOMPARE(dialogs.asked().size(), 1);
+        const DialogRequest &box = dialogs.asked().first();
+        QCOMPARE(box.title, QString("Application Error"));
+        QCOMPARE(box.icon, DialogIcon::Stop);
+        QCOMPARE(box.buttons, QList<DialogButton>{DialogButton::Ok});
+        QVERIFY2(box.text.startsWith("Exception EDatabaseError in module ") &&
+                     box.text.endsWith(".\r\nError creating object.\r\n"),
+                 qPrintable(box.text));
     }
 
 private:
