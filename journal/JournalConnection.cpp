@@ -1,0 +1,35 @@
+#include "JournalConnection.h"
+
+#include "SqliteStatement.h"
+
+namespace renkalo {
+
+JournalConnection::JournalConnection(const QString &fileName, QObject *parent) : QObject(parent), m_fileName(fileName)
+{
+}
+
+void JournalConnection::open()
+{
+    m_db = SqliteDatabase::openExisting(m_fileName, busyTimeoutMs);
+    ++m_generation;
+}
+
+void JournalConnection::ensureOpen()
+{
+    if (!isOpen())
+        open();
+}
+
+void JournalConnection::close()
+{
+    m_db.close();
+}
+
+qint64 JournalConnection::dataVersion()
+{
+    SqliteStatement version(m_db.handle(), QByteArray("PRAGMA data_version"));
+    version.step();
+    return version.columnInt(0);
+}
+
+} // namespace renkalo
