@@ -10,7 +10,7 @@ JournalConnection::JournalConnection(const QString &fileName, QObject *parent) :
 
 void JournalConnection::open()
 {
-    m_db = SqliteDatabase::openExisting(m_fileName, busyTimeoutMs);
+    m_db = SqliteDatabase::openExisting(m_fileName, busyTimeoutMs, m_readOnly);
     ++m_generation;
 }
 

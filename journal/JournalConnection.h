@@ -21,6 +21,8 @@ public:
     explicit JournalConnection(const QString &fileName, QObject *parent = nullptr);
 
     QString fileName() const { return m_fileName; }
+    // A read-only connection, for checking a file without any chance of writing.
+    void setReadOnly(bool readOnly) { m_readOnly = readOnly; }
     // Connects; raises renkalo::Error with the engine's text on failure.
     void open();
     // Connects unless connected: every data set tries again as it opens.
@@ -40,6 +42,7 @@ private:
     QString m_fileName;
     SqliteDatabase m_db;
     quint64 m_generation = 0;
+    bool m_readOnly = false;
 };
 
 } // namespace renkalo

@@ -26,12 +26,13 @@ SqliteDatabase &SqliteDatabase::operator=(SqliteDatabase &&other) noexcept
     return *this;
 }
 
-SqliteDatabase SqliteDatabase::openExisting(const QString &path, int busyTimeoutMs)
+SqliteDatabase SqliteDatabase::openExisting(const QString &path, int busyTimeoutMs, bool readOnly)
 {
     // A URI with mode=rw: SQLite then refuses to create a missing file.
-    const QByteArray uri = "file:" + QUrl::toPercentEncoding(path, "/") + "?mode=rw";
+    const QByteArray uri = "file:" + QUrl::toPercentEncoding(path, "/") + (readOnly ? "?mode=ro" : "?mode=rw");
     sqlite3 *db = nullptr;
-    const int rc = sqlite3_open_v2(uri.constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_URI, nullptr);
+    const int rc = sqlite3_open_v2(uri.constData(), &db,
+                                   (readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_URI, nullptr);
     SqliteDatabase result(db);
     if (rc != SQLITE_OK)
         result.raise();

@@ -22,7 +22,7 @@ public:
     // error and no file is created. The path is resolved against the working
     // directory now. The file's header is read at once, so that a file of another
     // format fails here, before anything could be written to it.
-    static SqliteDatabase openExisting(const QString &path, int busyTimeoutMs);
+    static SqliteDatabase openExisting(const QString &path, int busyTimeoutMs, bool readOnly = false);
 
     sqlite3 *handle() const { return m_db; }
     bool isOpen() const { return m_db != nullptr; }
