@@ -15,8 +15,8 @@ public:
 
     QColor color() const { return m_color; }
     void setColor(const QColor &color);
-    QColor frameColor() const { return m_frameColor; }
-    int frameWidth() const { return m_frameWidth; }
+    QColor solidFrameColor() const { return m_frameColor; }
+    int solidFrameWidth() const { return m_frameWidth; }
     void setSolidFrame(const QColor &color, int width);
 
 protected:
