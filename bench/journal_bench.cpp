@@ -109,7 +109,11 @@ int main(int argc, char *argv[])
         sqlite3 *other = nullptr;
         sqlite3_open(QFile::encodeName(path).constData(), &other);
         // Another program's commit, so that the next re-read must read the file.
-        const auto bump = [&] { exec(other, "UPDATE fio SET fio = fio WHERE ID = 1"); };
+        int bumps = 0;
+        const auto bump = [&] {
+            const QByteArray sql = "UPDATE fio SET fio = 'Пациент " + QByteArray::number(++bumps) + "' WHERE ID = 1";
+            exec(other, sql.constData());
+        };
         const auto none = [] {};
 
         const double scan = medianMs(runs, none, [&] {
