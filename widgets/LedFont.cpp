@@ -145,7 +145,8 @@ QList<QRect> diagonal(QRect box, int t, bool falling)
         if (!falling)
             offset = span - offset;
         const QRect piece(box.left() + offset, box.top() + row, std::min(t, box.width()), 1);
-        if (!rects.isEmpty() && rects.last().left() == piece.left() && rects.last().bottom() + 1 == piece.top())
+        if (!rects.isEmpty() && rects.last().left() == piece.left() &&
+            rects.last().bottom() + 1 == piece.top())
             rects.last().setBottom(piece.bottom());
         else
             rects.append(piece);

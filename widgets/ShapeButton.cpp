@@ -77,7 +77,8 @@ void ShapeButton::paintEvent(QPaintEvent *)
     QPainter painter(this);
     const QRect shape = shapeRect();
     if (!isDown())
-        painter.fillRect(shape.translated(ShadowDepth, ShadowDepth), QColor::fromRgb(SystemColors::cl3DDkShadow));
+        painter.fillRect(shape.translated(ShadowDepth, ShadowDepth),
+                         QColor::fromRgb(SystemColors::cl3DDkShadow));
     painter.fillRect(shape, m_shapeColor);
 
     const QColor light = QColor::fromRgb(SystemColors::clBtnHighlight);

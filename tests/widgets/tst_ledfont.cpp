@@ -16,7 +16,10 @@ QStringList picture(const QImage &cell)
         QString row;
         for (int x = 0; x < cell.width(); ++x) {
             const QRgb pixel = cell.pixel(x, y);
-            row += pixel == LedLitColor ? u'#' : pixel == LedUnlitColor ? u'o' : pixel == LedFieldColor ? u'.' : u'?';
+            row += pixel == LedLitColor     ? u'#'
+                   : pixel == LedUnlitColor ? u'o'
+                   : pixel == LedFieldColor ? u'.'
+                                            : u'?';
         }
         rows << row;
     }
@@ -35,13 +38,27 @@ quint32 fromSevenSegments(const char *segments)
     quint32 pattern = 0;
     for (const char *s = segments; *s; ++s) {
         switch (*s) {
-        case 'a': pattern |= ledBit(S::TopLeft) | ledBit(S::TopRight); break;
-        case 'b': pattern |= ledBit(S::UpperRight); break;
-        case 'c': pattern |= ledBit(S::LowerRight); break;
-        case 'd': pattern |= ledBit(S::BottomLeft) | ledBit(S::BottomRight); break;
-        case 'e': pattern |= ledBit(S::LowerLeft); break;
-        case 'f': pattern |= ledBit(S::UpperLeft); break;
-        case 'g': pattern |= ledBit(S::MiddleLeft) | ledBit(S::MiddleRight); break;
+        case 'a':
+            pattern |= ledBit(S::TopLeft) | ledBit(S::TopRight);
+            break;
+        case 'b':
+            pattern |= ledBit(S::UpperRight);
+            break;
+        case 'c':
+            pattern |= ledBit(S::LowerRight);
+            break;
+        case 'd':
+            pattern |= ledBit(S::BottomLeft) | ledBit(S::BottomRight);
+            break;
+        case 'e':
+            pattern |= ledBit(S::LowerLeft);
+            break;
+        case 'f':
+            pattern |= ledBit(S::UpperLeft);
+            break;
+        case 'g':
+            pattern |= ledBit(S::MiddleLeft) | ledBit(S::MiddleRight);
+            break;
         }
     }
     return pattern;
@@ -54,7 +71,8 @@ class TestLedFont : public QObject {
 private slots:
     void digitsKeepTheirSevenSegmentShapes()
     {
-        const char *shapes[] = {"abcdef", "bc", "abged", "abgcd", "fgbc", "afgcd", "afgedc", "abc", "abcdefg", "abcdfg"};
+        const char *shapes[] = {"abcdef", "bc",     "abged", "abgcd",   "fgbc",
+                                "afgcd",  "afgedc", "abc",   "abcdefg", "abcdfg"};
         for (int digit = 0; digit < 10; ++digit)
             QCOMPARE(ledSegments(QChar(u'0' + digit)), std::optional(fromSevenSegments(shapes[digit])));
     }
@@ -163,6 +181,8 @@ private slots:
     {
         QTest::addColumn<QString>("character");
         QTest::addColumn<QStringList>("rows");
+        // One picture row per line.
+        // clang-format off
         QTest::newRow("eight") << "8" << QStringList{
             "..........",
             "..........",
@@ -227,6 +247,7 @@ private slots:
             "....o...o.",
             "..........",
             ".........."};
+        // clang-format on
     }
     void cellPictures()
     {
@@ -271,13 +292,16 @@ private slots:
             << "99.4" << INT_MAX << QList<LedCell>{{0, 0, nine}, {0, 1, nine}, {0, 2, point}, {0, 3, four}};
         QTest::newRow("carriage return starts a row, the line feed is skipped")
             << "A\r\nB" << INT_MAX << QList<LedCell>{{0, 0, a}, {1, 0, b}};
-        QTest::newRow("line feed alone is skipped") << "A\nB" << INT_MAX << QList<LedCell>{{0, 0, a}, {0, 1, b}};
+        QTest::newRow("line feed alone is skipped")
+            << "A\nB" << INT_MAX << QList<LedCell>{{0, 0, a}, {0, 1, b}};
         QTest::newRow("control characters are skipped")
-            << QString("A\t\x01") + QChar(0x7F) + QChar(0x85) + "B" << INT_MAX << QList<LedCell>{{0, 0, a}, {0, 1, b}};
+            << QString("A\t\x01") + QChar(0x7F) + QChar(0x85) + "B" << INT_MAX
+            << QList<LedCell>{{0, 0, a}, {0, 1, b}};
         QTest::newRow("empty rows") << "\r\rA" << INT_MAX << QList<LedCell>{{2, 0, a}};
-        QTest::newRow("cyrillic and space") << "А Б" << INT_MAX << QList<LedCell>{{0, 0, 0}, {0, 1, 0}, {0, 2, 0}};
-        QTest::newRow("surrogate pair is one cell")
-            << QString::fromUcs4(U"A\U0001F600B") << INT_MAX << QList<LedCell>{{0, 0, a}, {0, 1, 0}, {0, 2, b}};
+        QTest::newRow("cyrillic and space")
+            << "А Б" << INT_MAX << QList<LedCell>{{0, 0, 0}, {0, 1, 0}, {0, 2, 0}};
+        QTest::newRow("surrogate pair is one cell") << QString::fromUcs4(U"A\U0001F600B") << INT_MAX
+                                                    << QList<LedCell>{{0, 0, a}, {0, 1, 0}, {0, 2, b}};
         QTest::newRow("cells past the width are left out")
             << "ABAB\rB" << 2 << QList<LedCell>{{0, 0, a}, {0, 1, b}, {1, 0, b}};
     }
@@ -289,10 +313,7 @@ private slots:
         QCOMPARE(ledLayout(text, maxColumns), cells);
     }
 
-    void layoutStopsAtMaxRows()
-    {
-        QCOMPARE(ledLayout(u"A\rB\rC", INT_MAX, 2).size(), 2);
-    }
+    void layoutStopsAtMaxRows() { QCOMPARE(ledLayout(u"A\rB\rC", INT_MAX, 2).size(), 2); }
 };
 
 QTEST_GUILESS_MAIN(TestLedFont)

@@ -59,7 +59,8 @@ private slots:
         const int left = Qt::LeftButton;
         QTest::newRow("over the shape") << left << QPoint(50, 13) << QPoint(50, 13) << true;
         QTest::newRow("moved within the shape") << left << QPoint(50, 13) << QPoint(104, 24) << true;
-        QTest::newRow("top-left corner, uncovered while held") << left << QPoint(1, 1) << QPoint(1, 1) << true;
+        QTest::newRow("top-left corner, uncovered while held")
+            << left << QPoint(1, 1) << QPoint(1, 1) << true;
         QTest::newRow("released over the right shadow") << left << QPoint(50, 13) << QPoint(110, 20) << false;
         QTest::newRow("released over the bottom shadow") << left << QPoint(50, 13) << QPoint(50, 30) << false;
         QTest::newRow("released outside") << left << QPoint(50, 13) << QPoint(200, 200) << false;
