@@ -6,6 +6,7 @@
 #include "Dialogs.h"
 #include "EffectLabel.h"
 #include "ErrorReporting.h"
+#include "Journal.h"
 #include "PageControl.h"
 #include "ShapeButton.h"
 #include "SystemColors.h"
@@ -62,6 +63,11 @@ TForm1::TForm1(QWidget *parent) : QWidget(parent)
 
     buildIntroductionPage();
     buildWorkPage();
+
+    // The data components come up after every control exists; a failure is shown
+    // and the window is built all the same, with an empty journal.
+    journal = new Journal(this);
+    journal->open();
 
     if (QScreen *screen = QGuiApplication::primaryScreen()) {
         QRect frame = frameGeometry();
@@ -217,6 +223,12 @@ void TForm1::cxButton21Click()
 
 void TForm1::FormCloseQuery(bool &canClose)
 {
+    // A row the user changed is settled (the save question) before the exit
+    // question, so that leaving never loses it silently.
+    if (!journal->settlePendingRows()) {
+        canClose = false;
+        return;
+    }
     const DialogButton answer = Dialogs::ask(Dialogs::confirmationDialog(
         QStringLiteral("Вы действительно хотите выйти из программы?"), {DialogButton::Yes, DialogButton::No},
         DialogButton::Yes, DialogButton::No));

@@ -10,6 +10,7 @@ namespace renkalo {
 class AboutPage;
 class CalculatorPage;
 class EffectLabel;
+class Journal;
 class PageControl;
 class ShapeButton;
 } // namespace renkalo
@@ -48,6 +49,8 @@ public:
 
     renkalo::CalculatorPage *calculator;
     renkalo::AboutPage *about;
+    // The journal's data components: connection, data sets, data sources.
+    renkalo::Journal *journal;
 
     void LMDShapeLabelButton1Click();
     void LMDShapeLabelButton2Click();
