@@ -1,6 +1,7 @@
 #include "DayNumberText.h"
 
 #include <cmath>
+#include <cstring>
 #include <cstdio>
 
 namespace renkalo {
@@ -128,9 +129,34 @@ std::optional<double> DayNumberText::parse(const char *text, int length)
         if (!timeOfDay(p, end, ms) || p != end)
             return std::nullopt;
     }
-    const qint64 days = daysFromCivil(y, static_cast<unsigned>(m), static_cast<unsigned>(d)) + unixEpochDay;
-    const double time = static_cast<double>(ms) / msPerDay;
+    return compose(daysFromCivil(y, static_cast<unsigned>(m), static_cast<unsigned>(d)) + unixEpochDay, ms);
+}
+
+double DayNumberText::compose(qint64 days, qint64 milliseconds)
+{
+    const double time = static_cast<double>(milliseconds) / msPerDay;
     return days >= 0 ? static_cast<double>(days) + time : static_cast<double>(days) - time;
+}
+
+std::optional<double> DayNumberReader::parse(const char *text, int length)
+{
+    // "YYYY-MM-DD HH:MM:SS" of the date read last: only the time is new.
+    if (m_hasDate && length == 19 && (text[10] == ' ' || text[10] == 'T') && std::memcmp(text, m_date, 10) == 0) {
+        const char *p = text + 11;
+        qint64 ms = 0;
+        if (timeOfDay(p, text + length, ms) && p == text + length)
+            return DayNumberText::compose(m_days, ms);
+        return std::nullopt;
+    }
+    const std::optional<double> day = DayNumberText::parse(text, length);
+    if (day && length >= 10 && text[4] == '-') {
+        if (const std::optional<double> date = DayNumberText::parse(text, 10)) {
+            std::memcpy(m_date, text, 10);
+            m_days = static_cast<qint64>(*date);
+            m_hasDate = true;
+        }
+    }
+    return day;
 }
 
 double DayNumberText::normalized(double dayNumber)

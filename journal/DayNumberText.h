@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QtGlobal>
 
 #include <optional>
 
@@ -23,6 +24,22 @@ public:
     static double fromJulianDay(double julianDay) { return julianDay - 2415018.5; }
     // The value a day number has after a trip through the file.
     static double normalized(double dayNumber);
+
+    // A day number from its date and the milliseconds of its time of day.
+    static double compose(qint64 days, qint64 milliseconds);
+};
+
+// Reads the texts of one column one after another, as DayNumberText::parse does,
+// remembering the last date it read: the many values of one date (all the hours
+// fall on day 0) then cost only their time of day.
+class DayNumberReader {
+public:
+    std::optional<double> parse(const char *text, int length);
+
+private:
+    char m_date[10] = {};
+    qint64 m_days = 0;
+    bool m_hasDate = false;
 };
 
 } // namespace renkalo

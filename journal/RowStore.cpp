@@ -4,6 +4,34 @@
 
 namespace renkalo {
 
+void NullMask::set(std::size_t row, bool null)
+{
+    const std::size_t word = row >> 6;
+    if (word >= m_words.size()) {
+        if (!null)
+            return;
+        m_words.resize(word + 1);
+    }
+    const std::uint64_t bit = std::uint64_t(1) << (row & 63);
+    m_words[word] = null ? m_words[word] | bit : m_words[word] & ~bit;
+}
+
+void NullMask::erase(std::size_t row)
+{
+    const std::size_t word = row >> 6;
+    if (word >= m_words.size())
+        return;
+    // Within the row's word the bits above it move down; each later word gives
+    // its lowest bit to the word before.
+    const std::uint64_t low = (std::uint64_t(1) << (row & 63)) - 1;
+    std::uint64_t &w = m_words[word];
+    w = (w & low) | ((w >> 1) & ~low);
+    for (std::size_t i = word + 1; i < m_words.size(); ++i) {
+        m_words[i - 1] |= (m_words[i] & 1u) << 63;
+        m_words[i] >>= 1;
+    }
+}
+
 RowStore::RowStore(const TableSpec &spec) : m_link(spec.linkColumn)
 {
     for (const ColumnSpec &c : spec.columns)
@@ -16,7 +44,7 @@ void RowStore::clear()
         c.ints = {};
         c.reals = {};
         c.texts = {};
-        c.nulls = {};
+        c.nulls.clear();
     }
     m_size = 0;
     m_index = {};
@@ -38,7 +66,6 @@ void RowStore::reserve(std::size_t rows)
             c.texts.reserve(rows);
             break;
         }
-        c.nulls.reserve(rows);
     }
 }
 
@@ -56,25 +83,22 @@ void RowStore::pushNull(int column)
         c.texts.emplace_back();
         break;
     }
-    c.nulls.push_back(true);
+    c.nulls.set(static_cast<std::size_t>(m_size), true);
 }
 
 void RowStore::pushInt(int column, qint32 value)
 {
     m_columns[column].ints.push_back(value);
-    m_columns[column].nulls.push_back(false);
 }
 
 void RowStore::pushReal(int column, double value)
 {
     m_columns[column].reals.push_back(value);
-    m_columns[column].nulls.push_back(false);
 }
 
 void RowStore::pushText(int column, QString value)
 {
     m_columns[column].texts.push_back(std::move(value));
-    m_columns[column].nulls.push_back(false);
 }
 
 void RowStore::endRow()
@@ -87,7 +111,7 @@ void RowStore::endRow()
 QVariant RowStore::value(int row, int column) const
 {
     const Column &c = m_columns[column];
-    if (c.nulls[row])
+    if (c.nulls.test(static_cast<std::size_t>(row)))
         return {};
     switch (c.kind) {
     case ColumnKind::Integer:
@@ -111,8 +135,9 @@ std::vector<QVariant> RowStore::row(int row) const
 void RowStore::set(int row, int column, const QVariant &value)
 {
     Column &c = m_columns[column];
-    c.nulls[row] = !value.isValid() || value.isNull();
-    if (c.nulls[row])
+    const bool null = !value.isValid() || value.isNull();
+    c.nulls.set(static_cast<std::size_t>(row), null);
+    if (null)
         return;
     switch (c.kind) {
     case ColumnKind::Integer:
@@ -171,7 +196,7 @@ void RowStore::removeRow(int row)
             c.texts.erase(c.texts.begin() + row);
             break;
         }
-        c.nulls.erase(c.nulls.begin() + row);
+        c.nulls.erase(static_cast<std::size_t>(row));
     }
     --m_size;
     if (m_indexValid) {
@@ -187,7 +212,7 @@ void RowStore::removeRow(int row)
 bool RowStore::linkMatches(std::uint32_t row, std::optional<qint32> link) const
 {
     const Column &c = m_columns[m_link];
-    return link ? !c.nulls[row] && c.ints[row] == *link : c.nulls[row];
+    return link ? !c.nulls.test(row) && c.ints[row] == *link : c.nulls.test(row);
 }
 
 std::vector<std::uint32_t> RowStore::select(std::optional<qint32> link)
@@ -214,7 +239,7 @@ std::vector<std::uint32_t> RowStore::select(std::optional<qint32> link)
     auto first = std::partition_point(m_index.begin(), m_index.end(), [&](std::uint32_t r) {
         if (!link)
             return false;
-        return c.nulls[r] || c.ints[r] < *link;
+        return c.nulls.test(r) || c.ints[r] < *link;
     });
     auto last = std::partition_point(first, m_index.end(), [&](std::uint32_t r) { return linkMatches(r, link); });
     rows.assign(first, last);
@@ -232,7 +257,7 @@ void RowStore::buildIndex()
     keyed.reserve(n);
     keys.reserve(n);
     for (std::size_t r = 0; r < n; ++r) {
-        if (c.nulls[r]) {
+        if (c.nulls.test(r)) {
             nulls.push_back(static_cast<std::uint32_t>(r));
         } else {
             keyed.push_back(static_cast<std::uint32_t>(r));
@@ -270,16 +295,16 @@ int RowStore::findKey(qint32 id) const
     int lo = 0, hi = m_size;
     while (lo < hi) {
         const int mid = (lo + hi) / 2;
-        if (!c.nulls[mid] && c.ints[mid] < id)
+        if (!c.nulls.test(static_cast<std::size_t>(mid)) && c.ints[mid] < id)
             lo = mid + 1;
         else
             hi = mid;
     }
-    if (lo < m_size && !c.nulls[lo] && c.ints[lo] == id)
+    if (lo < m_size && !c.nulls.test(static_cast<std::size_t>(lo)) && c.ints[lo] == id)
         return lo;
     // Not in key order (a table whose key is not its row id): search it all.
     for (int r = 0; r < m_size; ++r) {
-        if (!c.nulls[r] && c.ints[r] == id)
+        if (!c.nulls.test(static_cast<std::size_t>(r)) && c.ints[r] == id)
             return r;
     }
     return -1;
@@ -290,7 +315,7 @@ std::size_t RowStore::bytesHeld() const
     std::size_t bytes = m_index.capacity() * sizeof(std::uint32_t);
     for (const Column &c : m_columns) {
         bytes += c.ints.capacity() * sizeof(qint32) + c.reals.capacity() * sizeof(double) +
-                 c.texts.capacity() * sizeof(QString) + c.nulls.capacity() / 8;
+                 c.texts.capacity() * sizeof(QString) + c.nulls.bytesHeld();
         for (const QString &t : c.texts) {
             if (!t.isNull())
                 bytes += 32 + static_cast<std::size_t>(t.capacity()) * sizeof(QChar);

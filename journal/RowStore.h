@@ -11,6 +11,24 @@
 
 namespace renkalo {
 
+// One null bit a row. No bits are held until the column holds a null, so a
+// column without nulls costs nothing and reading it does no bit work.
+class NullMask {
+public:
+    bool test(std::size_t row) const
+    {
+        return (row >> 6) < m_words.size() && ((m_words[row >> 6] >> (row & 63)) & 1u) != 0;
+    }
+    void set(std::size_t row, bool null);
+    // Drops the bit of `row`; the bits after it move down one place.
+    void erase(std::size_t row);
+    void clear() { m_words = {}; }
+    std::size_t bytesHeld() const { return m_words.capacity() * sizeof(std::uint64_t); }
+
+private:
+    std::vector<std::uint64_t> m_words;
+};
+
 // The rows of one table held in memory, column by column: 32-bit integers, day
 // numbers as doubles, texts as QString, and a null bit per value. Rows are kept in
 // the order they were read (the order of their keys); rows added later go to the
@@ -32,7 +50,7 @@ public:
     void pushText(int column, QString value);
     void endRow();
 
-    bool isNull(int row, int column) const { return m_columns[column].nulls[row]; }
+    bool isNull(int row, int column) const { return m_columns[column].nulls.test(static_cast<std::size_t>(row)); }
     qint32 intValue(int row, int column) const { return m_columns[column].ints[row]; }
     double realValue(int row, int column) const { return m_columns[column].reals[row]; }
     // Null as an invalid QVariant; integers as int, day numbers as double, texts as
@@ -58,7 +76,7 @@ private:
         std::vector<qint32> ints;
         std::vector<double> reals;
         std::vector<QString> texts;
-        std::vector<bool> nulls;
+        NullMask nulls;
     };
     void set(int row, int column, const QVariant &value);
     void buildIndex();

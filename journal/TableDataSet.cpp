@@ -302,6 +302,7 @@ void TableDataSet::readAll()
     SqliteStatement select(db, "SELECT " + columnList(m_spec, 0) + " FROM " + quoted(m_spec.name));
     sqlite3_stmt *stmt = select.handle();
     const int columns = fieldCount();
+    std::vector<DayNumberReader> dates(static_cast<std::size_t>(columns));
     for (;;) {
         const int rc = sqlite3_step(stmt);
         if (rc == SQLITE_DONE)
@@ -322,8 +323,10 @@ void TableDataSet::readAll()
                     continue;
                 }
             } else if (kind == ColumnKind::DateTime && type == SQLITE_TEXT) {
-                const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(stmt, c));
-                if (const auto day = DayNumberText::parse(text, sqlite3_column_bytes(stmt, c))) {
+                // The text's bytes as stored, without the terminated copy that
+                // sqlite3_column_text may make.
+                const auto *text = static_cast<const char *>(sqlite3_column_blob(stmt, c));
+                if (const auto day = dates[static_cast<std::size_t>(c)].parse(text, sqlite3_column_bytes(stmt, c))) {
                     m_store.pushReal(c, *day);
                     continue;
                 }

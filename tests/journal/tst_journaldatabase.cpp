@@ -3,9 +3,11 @@
 #include "ErrorReporting.h"
 #include "Journal.h"
 #include "JournalFixture.h"
+#include "RowStore.h"
 #include "ScriptedDialogs.h"
 #include "TableDataSet.h"
 
+#include <QRandomGenerator>
 #include <QtTest>
 
 using namespace renkalo;
@@ -31,6 +33,52 @@ private slots:
         QFETCH(double, day);
         QCOMPARE(DayNumberText::format(day), text);
         QCOMPARE(DayNumberText::parse(text).value(), day);
+    }
+
+    // Reading a column's texts in a row remembers the last date; every value still
+    // reads as it does alone.
+    void readerAgreesWithParse()
+    {
+        const QList<QByteArray> column{"1899-12-30 08:00:00", "1899-12-30 09:30:15", "1899-12-30T10:00:00",
+                                       "1899-12-30 25:00:00", "1899-12-30 10:00:0x", "1899-12-29 06:00:00",
+                                       "1899-12-29 07:00:00", "2024-03-01 00:00:00", "2024-03-01 12:00:00.500",
+                                       "2024-03-01 13:00", "13:00:00", "2024-03-01 14:00:00", "2024-03-01", ""};
+        DayNumberReader reader;
+        for (const QByteArray &text : column) {
+            const auto alone = DayNumberText::parse(text);
+            const auto read = reader.parse(text.constData(), static_cast<int>(text.size()));
+            QVERIFY2(alone.has_value() == read.has_value(), text.constData());
+            if (alone)
+                QCOMPARE(*read, *alone);
+        }
+    }
+
+    // The null bits against a plain model, through sets and erasures.
+    void nullMaskFollowsModel()
+    {
+        QRandomGenerator random(7);
+        NullMask mask;
+        std::vector<bool> model;
+        for (int step = 0; step < 4000; ++step) {
+            const int what = random.bounded(10);
+            if (what < 5 || model.empty()) {
+                model.push_back(random.bounded(4) == 0);
+                mask.set(model.size() - 1, model.back());
+            } else if (what < 8) {
+                const std::size_t row = random.bounded(static_cast<quint32>(model.size()));
+                model[row] = random.bounded(2) == 0;
+                mask.set(row, model[row]);
+            } else {
+                const std::size_t row = random.bounded(static_cast<quint32>(model.size()));
+                model.erase(model.begin() + static_cast<std::ptrdiff_t>(row));
+                mask.erase(row);
+            }
+            for (std::size_t r = 0; r < model.size() + 70; ++r)
+                QVERIFY2(mask.test(r) == (r < model.size() && model[r]), qPrintable(QString::number(step)));
+        }
+        NullMask none;
+        none.set(1000, false);
+        QCOMPARE(none.bytesHeld(), std::size_t(0));
     }
 
     void otherTextFormsAreRead_data()
