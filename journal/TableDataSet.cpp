@@ -402,6 +402,11 @@ void TableDataSet::close()
     if (!active())
         return;
     settleDetails();
+    becomeClosed();
+}
+
+void TableDataSet::becomeClosed()
+{
     m_state = DataSetState::Inactive;
     m_view.clear();
     m_current = -1;
@@ -425,16 +430,7 @@ void TableDataSet::refresh()
         load();
     } catch (...) {
         // The rows in memory are gone: the data set closes rather than show them.
-        m_state = DataSetState::Inactive;
-        m_view.clear();
-        m_current = -1;
-        m_bof = m_eof = true;
-        m_selected = false;
-        notifyState();
-        notifyRows();
-        notifyCurrent();
-        for (TableDataSet *detail : std::as_const(m_details))
-            detail->followMaster();
+        becomeClosed();
         throw;
     }
     select(masterKey());

@@ -161,6 +161,8 @@ private:
     QVariant checked(int column, const QVariant &value) const;
     int position(std::uint32_t storeRow) const;
 
+    // Closed without settling: no rows, no pending row; the widgets and details told.
+    void becomeClosed();
     void notifyState();
     void notifyRows();
     void notifyCurrent();
