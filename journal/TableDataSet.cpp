@@ -299,6 +299,13 @@ void TableDataSet::readAll()
     } catch (const Error &) {
         // A table without row ids: grow as needed.
     }
+    // Date texts are read from the stored bytes when those are UTF-8; a file of
+    // UTF-16 text needs SQLite's conversion.
+    bool utf8 = false;
+    {
+        SqliteStatement encoding(db, "PRAGMA encoding");
+        utf8 = encoding.step() && encoding.columnUtf8(0) == "UTF-8";
+    }
     SqliteStatement select(db, "SELECT " + columnList(m_spec, 0) + " FROM " + quoted(m_spec.name));
     sqlite3_stmt *stmt = select.handle();
     const int columns = fieldCount();
@@ -323,9 +330,10 @@ void TableDataSet::readAll()
                     continue;
                 }
             } else if (kind == ColumnKind::DateTime && type == SQLITE_TEXT) {
-                // The text's bytes as stored, without the terminated copy that
+                // UTF-8 bytes as stored, without the terminated copy that
                 // sqlite3_column_text may make.
-                const auto *text = static_cast<const char *>(sqlite3_column_blob(stmt, c));
+                const auto *text = utf8 ? static_cast<const char *>(sqlite3_column_blob(stmt, c))
+                                        : reinterpret_cast<const char *>(sqlite3_column_text(stmt, c));
                 if (const auto day = dates[static_cast<std::size_t>(c)].parse(text, sqlite3_column_bytes(stmt, c))) {
                     m_store.pushReal(c, *day);
                     continue;

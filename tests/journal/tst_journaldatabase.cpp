@@ -314,6 +314,20 @@ private slots:
         QVERIFY(!journal.ADOTable3->active());
     }
 
+    // Other tools may make the file with UTF-16 text: dates and names read the same.
+    void utf16FileReadsAsUtf8One()
+    {
+        JournalFile file(sampleRows, "PRAGMA encoding = 'UTF-16le';" + JournalSchema::createStatements());
+        QCOMPARE(OtherProgram(file.path).scalar("PRAGMA encoding").toString(), QStringLiteral("UTF-16le"));
+        ScriptedDialogs dialogs;
+        Journal journal(nullptr, file.path);
+        journal.open();
+        QCOMPARE(dialogs.askedTexts(), QStringList());
+        QCOMPARE(journal.ADOTable1->fieldByName("fio").toString(), QStringLiteral("Иванов Иван Иванович"));
+        QCOMPARE(journal.ADOTable2->fieldByName("SUT").toDouble(), 45352.0);
+        QCOMPARE(journal.ADOTable3->fieldByName("VREMIA").toDouble(), 8.0 / 24);
+    }
+
     void numericDatesAreJulianDays()
     {
         JournalFile file("INSERT INTO fio VALUES (1, 'A'); INSERT INTO SUT VALUES (1, 1, julianday('2024-03-01'), 1);");
