@@ -17,16 +17,18 @@ renkalo_install_packages() {
     missing=$(renkalo_missing_packages)
     [ -z "$missing" ] && return 0
     echo "Installing:$missing"
-    local apt="apt-get"
+    # The variable goes on the command line: sudo would drop it from the environment.
+    local apt=(env DEBIAN_FRONTEND=noninteractive apt-get)
     if [ "$(id -u)" -ne 0 ]; then
         if command -v sudo >/dev/null 2>&1; then
-            apt="sudo apt-get"
+            apt=(sudo "${apt[@]}")
         else
             echo "These packages are missing; install them as root and run this again:" >&2
             echo "  apt-get update && apt-get install -y --no-install-recommends$missing" >&2
             exit 1
         fi
     fi
-    $apt update -qq
-    DEBIAN_FRONTEND=noninteractive $apt install -y -qq --no-install-recommends $missing
+    "${apt[@]}" update -qq
+    # shellcheck disable=SC2086 # one word per package
+    "${apt[@]}" install -y -qq --no-install-recommends $missing
 }
