@@ -1,6 +1,7 @@
 #include "AggregateQuery.h"
 #include "ErrorReporting.h"
 #include "Journal.h"
+#include "JournalConnection.h"
 #include "JournalFixture.h"
 #include "ScriptedDialogs.h"
 #include "TableDataSet.h"
@@ -419,6 +420,44 @@ private slots:
         writer.join();
         QCOMPARE(boxes, QStringList{saveText});
         QCOMPARE(j.fileMl(100), 99);
+    }
+
+    // A reader that never lets go makes the COMMIT fail: rolled back, nothing
+    // written, the row still pending; saved once the reader is gone.
+    void aFailedCommitIsRolledBack_data()
+    {
+        QTest::addColumn<bool>("inserting");
+        QTest::newRow("changed row") << false;
+        QTest::newRow("new row") << true;
+    }
+    void aFailedCommitIsRolledBack()
+    {
+        QFETCH(bool, inserting);
+        Opened j;
+        sqlite3 *db = j.journal.ADOConnection1->handle();
+        sqlite3_busy_timeout(db, 50);
+        inserting ? j.hours()->append() : j.hours()->edit();
+        j.hours()->setFieldByName("ML", 99);
+        const QVariant before = j.other.scalar("SELECT group_concat(ID || ':' || ML) FROM VREMIA");
+        QVERIFY(j.other.exec("BEGIN; SELECT count(*) FROM VREMIA;"));
+        sqlite3_stmt *reading = nullptr;
+        sqlite3_prepare_v2(j.other.handle(), "SELECT ID FROM VREMIA", -1, &reading, nullptr);
+        QCOMPARE(sqlite3_step(reading), SQLITE_ROW); // holds the shared lock
+        QSignalSpy sum(j.journal.ADOQuery2, &AggregateQuery::changed);
+        j.dialogs.answer(DialogButton::Yes);
+        const QStringList boxes = guardedStep(j.dialogs, [&] { j.hours()->post(); });
+        sqlite3_finalize(reading);
+        QVERIFY(j.other.exec("COMMIT"));
+        QCOMPARE(boxes, (QStringList{saveText, QStringLiteral("database is locked.")}));
+        QVERIFY(sqlite3_get_autocommit(db));
+        QCOMPARE(j.other.scalar("SELECT group_concat(ID || ':' || ML) FROM VREMIA"), before);
+        QCOMPARE(j.hours()->state(), inserting ? DataSetState::Insert : DataSetState::Edit);
+        QCOMPARE(j.hours()->fieldByName("ML").toInt(), 99);
+        QCOMPARE(sum.size(), 0);
+        j.dialogs.answer(DialogButton::Yes);
+        j.hours()->post();
+        QCOMPARE(j.other.scalar("SELECT count(*) FROM VREMIA WHERE ML = 99").toInt(), 1);
+        QCOMPARE(j.other.scalar("SELECT count(*) FROM VREMIA").toInt(), inserting ? 6 : 5);
     }
 
     void valuesAColumnCannotHold_data()
