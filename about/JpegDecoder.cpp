@@ -55,7 +55,11 @@ bool decodeInto(Decoding &d, const unsigned char *data, unsigned long size)
 
     jpeg_create_decompress(&d.cinfo);
     jpeg_mem_src(&d.cinfo, data, size);
-    jpeg_read_header(&d.cinfo, TRUE);
+    // The memory source never suspends (a short stream ends in a warning, which
+    // fails below); the results are checked all the same, so that no source can
+    // leave the scanline loop spinning.
+    if (jpeg_read_header(&d.cinfo, TRUE) != JPEG_HEADER_OK)
+        return false;
 
     d.info.width = int(d.cinfo.image_width);
     d.info.height = int(d.cinfo.image_height);
@@ -68,7 +72,8 @@ bool decodeInto(Decoding &d, const unsigned char *data, unsigned long size)
     }
 
     d.cinfo.out_color_space = JCS_RGB;
-    jpeg_start_decompress(&d.cinfo);
+    if (!jpeg_start_decompress(&d.cinfo))
+        return false;
 
     d.image = QImage(int(d.cinfo.output_width), int(d.cinfo.output_height), QImage::Format_RGB888);
     if (d.image.isNull()) {
@@ -77,10 +82,10 @@ bool decodeInto(Decoding &d, const unsigned char *data, unsigned long size)
     }
     while (d.cinfo.output_scanline < d.cinfo.output_height) {
         JSAMPROW row = d.image.scanLine(int(d.cinfo.output_scanline));
-        jpeg_read_scanlines(&d.cinfo, &row, 1);
+        if (jpeg_read_scanlines(&d.cinfo, &row, 1) != 1)
+            return false;
     }
-    jpeg_finish_decompress(&d.cinfo);
-    return true;
+    return jpeg_finish_decompress(&d.cinfo);
 }
 
 } // namespace
