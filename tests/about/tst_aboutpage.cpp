@@ -7,6 +7,7 @@
 #include "WebUrlLabel.h"
 
 #include <QLabel>
+#include <QPainter>
 #include <QtTest>
 
 #include <cstdlib>
@@ -134,6 +135,21 @@ private slots:
             QCOMPARE(drawn[i].offset, layers[i].offset);
             QCOMPARE(drawn[i].color, layers[i].color);
         }
+
+        // On the screen too, each copy lies over the ones before it: the label over
+        // the panel's colour shows the copies painted one after another.
+        QImage shown(label->size(), QImage::Format_RGB32);
+        shown.fill(QColor::fromRgb(clHotLight));
+        QImage expected = shown;
+        label->render(&shown, QPoint(), QRegion(), QWidget::DrawChildren);
+        QPainter painter(&expected);
+        painter.setFont(label->font());
+        for (const EffectLabel::Layer &layer : layers) {
+            painter.setPen(layer.color);
+            painter.drawText(QRect(layer.offset, label->size()), Qt::AlignLeft | Qt::AlignTop, label->text());
+        }
+        painter.end();
+        QCOMPARE(shown, expected);
     }
 
     void link_isTheSiteTheWebButtonOpens()

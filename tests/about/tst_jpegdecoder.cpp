@@ -21,6 +21,9 @@ private slots:
         QCOMPARE(decoded.info.height, 624);
         QCOMPARE(decoded.info.components, 3);
         QVERIFY(!decoded.info.progressive);
+        // Baseline: a start-of-frame 0 header, 8-bit samples, 624 rows of 912, three
+        // components (an extended or arithmetic-coded frame has another marker).
+        QVERIFY(bytes.contains(QByteArray("\xFF\xC0\x00\x11\x08\x02\x70\x03\x90\x03", 10)));
         QCOMPARE(decoded.info.densityUnit, 1);
         QCOMPARE(decoded.info.xDensity, 200);
         QCOMPARE(decoded.info.yDensity, 200);
