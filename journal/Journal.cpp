@@ -80,9 +80,9 @@ void Journal::open()
 bool Journal::settlePendingRows()
 {
     try {
-        ADOTable3->checkBrowseMode();
-        ADOTable2->checkBrowseMode();
-        ADOTable1->checkBrowseMode();
+        ADOTable3->postIfModified();
+        ADOTable2->postIfModified();
+        ADOTable1->postIfModified();
         return true;
     } catch (const SilentAbort &) {
         return false;

@@ -38,9 +38,10 @@ public:
     // shown in the standard error box and the opening goes on.
     void open();
 
-    // Settles the pending rows (hours, days, patients) before the exit question:
-    // false when the user refused a save question or a save failed (its error
-    // already shown), and the window is to stay open.
+    // Before the exit question: saves the pending rows the user changed (hours,
+    // days, patients), each after the save question; unchanged ones stay pending,
+    // as closing drops them anyway. False when the user refused a save question or
+    // a save failed (its error already shown), and the window is to stay open.
     bool settlePendingRows();
 
     // A click on a patient cell: days and hours read afresh. Raises

@@ -499,20 +499,23 @@ void TableDataSet::checkBrowseMode()
     settleOwn();
 }
 
-void TableDataSet::settleOwn()
+bool TableDataSet::postIfModified()
 {
     if (!editing())
+        return false;
+    // A widget may write a value just now.
+    if (!m_modified)
+        emit updateRecordRequested();
+    if (!m_modified)
+        return false;
+    post();
+    return true;
+}
+
+void TableDataSet::settleOwn()
+{
+    if (!editing() || postIfModified())
         return;
-    if (m_modified) {
-        post();
-        return;
-    }
-    emit updateRecordRequested();
-    // A widget may have written a value just now.
-    if (m_modified) {
-        post();
-        return;
-    }
     const bool wasInsert = m_state == DataSetState::Insert;
     dropPending();
     notifyState();

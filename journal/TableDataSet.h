@@ -107,6 +107,10 @@ public:
     void refresh();
     // Settles the pending rows: the details', then this one's.
     void checkBrowseMode();
+    // Saves the pending row if the user changed it (bound widgets write their
+    // unsaved edits first), which asks the save question; an unchanged row stays
+    // pending. True when it was saved.
+    bool postIfModified();
 
     // Suspends the notices to bound widgets and to following data sets while a
     // walk goes through the rows; resuming tells them once.
