@@ -46,6 +46,17 @@ struct Opened {
     qint64 fileMl(int id) { return other.scalar("SELECT ML FROM VREMIA WHERE ID = " + QByteArray::number(id)).toLongLong(); }
 };
 
+// The save and delete questions: a message box with a question mark, Yes, No and
+// Cancel, Yes the default.
+void checkQuestionBox(const DialogRequest &box, const QString &caption)
+{
+    QCOMPARE(box.kind, DialogKind::MessageBox);
+    QCOMPARE(box.title, caption);
+    QCOMPARE(box.icon, DialogIcon::Question);
+    QCOMPARE(box.buttons, (QList<DialogButton>{DialogButton::Yes, DialogButton::No, DialogButton::Cancel}));
+    QCOMPARE(box.defaultButton, DialogButton::Yes);
+}
+
 // Runs a step as the event loop runs a handler; returns the texts of the boxes.
 template <typename F> QStringList guardedStep(ScriptedDialogs &dialogs, F step)
 {
@@ -83,6 +94,13 @@ private slots:
         QVERIFY(!j.journal.ADOQuery2->value().isValid());
         j.patients()->prior();
         QCOMPARE(j.days()->currentRow(), 0); // another selection: its first row
+        // The master's step that keeps its row keeps the detail's current row.
+        j.days()->next();
+        j.patients()->edit();
+        j.patients()->cancel();
+        QCOMPARE(j.days()->currentKey().toInt(), 11);
+        QCOMPARE(keys(j.hours()), QList<int>{103});
+        QCOMPARE(j.journal.ADOQuery2->parameter().toInt(), 11);
         QVERIFY(j.patients()->bof() == false);
         j.patients()->prior();
         QVERIFY(j.patients()->bof());
@@ -253,6 +271,7 @@ private slots:
         j.dialogs.answer(DialogButton::No);
         QCOMPARE(guardedStep(j.dialogs, [&] { j.days()->post(); }), QStringList{saveText});
         QCOMPARE(j.days()->state(), DataSetState::Edit);
+        checkQuestionBox(j.dialogs.asked().first(), QStringLiteral("Подтвердите сохранение изменений"));
         j.dialogs.answer(DialogButton::Yes);
         QCOMPARE(guardedStep(j.dialogs, [&] { j.days()->post(); }), QStringList{saveText});
         QCOMPARE(j.days()->state(), DataSetState::Browse);
@@ -282,6 +301,7 @@ private slots:
         j.hours()->setFieldByName("ML", 1); // deleted without being written
         j.dialogs.answer(DialogButton(answer));
         QCOMPARE(guardedStep(j.dialogs, [&] { j.hours()->remove(); }), QStringList{deleteText});
+        checkQuestionBox(j.dialogs.asked().first(), QStringLiteral("Подтвердите удаление записи"));
         QCOMPARE(j.other.scalar("SELECT count(*) FROM VREMIA WHERE ID = 101").toInt(), deleted ? 0 : 1);
         if (deleted) {
             QCOMPARE(keys(j.hours()), (QList<int>{100, 102}));
@@ -555,8 +575,13 @@ private slots:
     void closedDataSetsRefuseOperations()
     {
         Opened j;
+        QSignalSpy sum(j.journal.ADOQuery2, &AggregateQuery::changed);
         j.days()->close();
         QVERIFY(!j.hours()->canModify());
+        // The sum is not run while the days are closed and keeps its parameter.
+        QCOMPARE(sum.size(), 0);
+        QCOMPARE(j.journal.ADOQuery2->parameter().toInt(), 10);
+        QCOMPARE(j.journal.ADOQuery2->value().toInt(), 180);
         QVERIFY_THROWS_EXCEPTION(Error, j.days()->next());
         j.days()->open();
         QCOMPARE(keys(j.hours()), (QList<int>{100, 101, 102}));
