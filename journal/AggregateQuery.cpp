@@ -76,7 +76,9 @@ QVariant AggregateQuery::fieldByName(const QString &name) const
 
 void AggregateQuery::followMaster()
 {
-    if (!m_master || !m_master->active())
+    // A query that is not open, not yet or after a failure, is left alone, as a
+    // closed table data set is: it runs when it is opened.
+    if (!m_active || !m_master || !m_master->active())
         return;
     close();
     open();

@@ -38,7 +38,7 @@ public:
     QVariant value() const { return m_value; }
     QVariant fieldByName(const QString &name) const;
 
-    // The master's current row changed: take its `ID` and run again.
+    // The master's current row changed: take its `ID` and run again, while open.
     void followMaster();
 
 signals:

@@ -137,6 +137,9 @@ private slots:
         QTest::newRow("fio missing") << sut + vremia
                                      << QStringList{"no such table: fio.", "no such table: fio."}
                                      << QList<bool>{false, true, true, false, true};
+        QTest::newRow("VREMIA missing") << fio + sut
+                                        << QStringList{"no such table: VREMIA.", "no such table: VREMIA."}
+                                        << QList<bool>{true, true, false, true, false};
         QTest::newRow("64-bit link")
             << fio + "CREATE TABLE SUT (ID INTEGER PRIMARY KEY, IDN BIGINT, SUT DATETIME, SUTML INTEGER);" + vremia
             << QStringList{"ADOTable2: Type mismatch for field 'IDN', expecting: Integer actual: LargeInt."}
@@ -168,6 +171,19 @@ private slots:
         const QList<bool> actual{journal.ADOTable1->active(), journal.ADOTable2->active(), journal.ADOTable3->active(),
                                  journal.ADOQuery1->active(), journal.ADOQuery2->active()};
         QCOMPARE(actual, open);
+        // What opened works on its own: a new patient is saved and counted, with
+        // no further box.
+        if (!open[0] || !open[3])
+            return;
+        dialogs.clear();
+        dialogs.answer(DialogButton::Yes);
+        runGuarded([&] {
+            journal.ADOTable1->append();
+            journal.ADOTable1->setFieldByName("fio", "Сидоров");
+            journal.ADOTable1->post();
+        });
+        QCOMPARE(dialogs.askedTexts(), QStringList{"Хотите занести текущую запись в базу данных?"});
+        QCOMPARE(journal.ADOQuery1->value().toInt(), 1);
     }
 
     // A new row leaves the columns the program does not know to their defaults.
