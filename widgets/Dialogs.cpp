@@ -15,7 +15,7 @@ DialogPresenter &presenter()
 DialogButton Dialogs::ask(const DialogRequest &request)
 {
     if (!presenter())
-        return request.escapeButton != DialogButton::None ? request.escapeButton : DialogButton::Cancel;
+        return request.closedAnswer();
     return presenter()(request);
 }
 

@@ -26,6 +26,12 @@ struct DialogRequest {
     // Cancel when it is None.
     DialogButton escapeButton = DialogButton::None;
 
+    // The answer of a box closed without a button: what Esc gives, else Cancel.
+    DialogButton closedAnswer() const
+    {
+        return escapeButton != DialogButton::None ? escapeButton : DialogButton::Cancel;
+    }
+
     bool operator==(const DialogRequest &) const = default;
 };
 

@@ -62,7 +62,7 @@ DialogButton presentMessageBox(const DialogRequest &request)
     const auto found = answers.constFind(box.clickedButton());
     if (found != answers.constEnd())
         return *found;
-    return request.escapeButton != DialogButton::None ? request.escapeButton : DialogButton::Cancel;
+    return request.closedAnswer();
 }
 
 } // namespace renkalo

@@ -8,7 +8,7 @@ ScriptedDialogs::ScriptedDialogs()
         m_asked.append(request);
         if (m_answers.isEmpty()) {
             ++m_unanswered;
-            return request.escapeButton != DialogButton::None ? request.escapeButton : DialogButton::Cancel;
+            return request.closedAnswer();
         }
         return m_answers.takeFirst();
     });
