@@ -6,6 +6,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <utility>
+
 namespace renkalo {
 
 WebUrlLabel::WebUrlLabel(const QString &address, QWidget *parent) : QWidget(parent), m_text(address)
@@ -56,7 +58,14 @@ void WebUrlLabel::mousePressEvent(QMouseEvent *event)
         return;
     }
     m_pressed = true;
+    m_clickArmed = true;
     update();
+}
+
+void WebUrlLabel::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    mousePressEvent(event);
+    m_clickArmed = false;
 }
 
 void WebUrlLabel::mouseReleaseEvent(QMouseEvent *event)
@@ -69,7 +78,8 @@ void WebUrlLabel::mouseReleaseEvent(QMouseEvent *event)
     // it happens; only one over the link is a click.
     m_pressed = false;
     update();
-    if (!rect().contains(event->position().toPoint()))
+    const bool armed = std::exchange(m_clickArmed, false);
+    if (!armed || !rect().contains(event->position().toPoint()))
         return;
     if (!UrlOpener::open(m_text))
         setEnabled(false);

@@ -29,10 +29,14 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    // The second press of a double click holds the link like any press, but its
+    // release opens nothing: the first click opened the address already.
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
     QString m_text;
     bool m_pressed = false;
+    bool m_clickArmed = false;
 };
 
 } // namespace renkalo

@@ -117,6 +117,21 @@ private slots:
         QVERIFY(m_link->isEnabled());
     }
 
+    void doubleClick_opensOnce()
+    {
+        // What the window system sends: a click, then the second press as a double
+        // click and its release.
+        click();
+        QTest::mouseDClick(m_link, Qt::LeftButton, {}, m_link->rect().center());
+        QCOMPARE(m_link->textColor(), QColor::fromRgb(clCream));
+        QTest::mouseRelease(m_link, Qt::LeftButton, {}, m_link->rect().center());
+        QCOMPARE(m_opened, QStringList{QString::fromLatin1(WebSiteAddress)});
+        QVERIFY(!m_link->isPressed());
+        QCOMPARE(m_link->textColor(), QColor::fromRgb(clWhite));
+        click();
+        QCOMPARE(m_opened.size(), 2);
+    }
+
     void failedOpen_disablesTheLinkForTheRestOfTheRun()
     {
         m_desktopAccepts = false;
