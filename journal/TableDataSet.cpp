@@ -676,8 +676,9 @@ void TableDataSet::post()
     requireActive();
     if (!editing())
         return;
-    settleDetails();
+    // The bound widgets write their edits first, then the details settle.
     emit updateRecordRequested();
+    settleDetails();
     if (m_beforePost)
         m_beforePost();
     std::vector<QVariant> values = m_pending;
