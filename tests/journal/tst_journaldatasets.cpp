@@ -438,6 +438,38 @@ private slots:
         QCOMPARE(afterPostSum.size(), 0);
     }
 
+    // A file whose keys another tool let repeat: a save or delete that would
+    // touch more than the one row touches none.
+    void neverTouchesAnotherRow_data()
+    {
+        QTest::addColumn<bool>("deleting");
+        QTest::newRow("save") << false;
+        QTest::newRow("delete") << true;
+    }
+    void neverTouchesAnotherRow()
+    {
+        QFETCH(bool, deleting);
+        JournalFile file("INSERT INTO fio VALUES (1, 'A'); INSERT INTO SUT VALUES (10, 1, '2024-03-01', 1);"
+                         "INSERT INTO VREMIA VALUES (100, 10, '1899-12-30 08:00:00', 50), (100, 10, '1899-12-30 "
+                         "08:00:00', 50);",
+                         "CREATE TABLE fio (ID INTEGER PRIMARY KEY, fio TEXT);"
+                         "CREATE TABLE SUT (ID INTEGER PRIMARY KEY, IDN INTEGER, SUT DATETIME, SUTML INTEGER);"
+                         "CREATE TABLE VREMIA (ID INTEGER, IDT INTEGER, VREMIA DATETIME, ML INTEGER);");
+        ScriptedDialogs dialogs;
+        Journal journal(nullptr, file.path);
+        journal.open();
+        QCOMPARE(journal.ADOTable3->recordCount(), 2);
+        journal.ADOTable3->edit();
+        journal.ADOTable3->setFieldByName("ML", 99);
+        dialogs.answer(DialogButton::Yes);
+        runGuarded([&] { deleting ? journal.ADOTable3->remove() : journal.ADOTable3->post(); });
+        QCOMPARE(dialogs.asked().size(), 2);
+        QVERIFY(dialogs.askedTexts()[1].startsWith("Row cannot be located"));
+        OtherProgram other(file.path);
+        QCOMPARE(other.scalar("SELECT group_concat(ID || ':' || ML) FROM VREMIA").toString(), QStringLiteral("100:50,100:50"));
+        QCOMPARE(journal.ADOTable3->state(), DataSetState::Edit);
+    }
+
     // Another program holding the write lock briefly makes a save wait, not fail.
     void aSaveWaitsForAnotherProgramsShortWrite()
     {
