@@ -290,12 +290,16 @@ void TableDataSet::load()
 void TableDataSet::readAll()
 {
     sqlite3 *db = m_connection->handle();
+    const qint64 heldBefore = m_store.size();
     m_store.clear();
     try {
-        // The largest row id is a cheap and close estimate of the row count.
+        // The largest row id is a cheap and close estimate of the row count, unless
+        // a stray large key inflates it: trust it only up to twice the rows held
+        // before, or a million, and let the rest grow as it comes.
         SqliteStatement estimate(db, "SELECT max(rowid) FROM " + quoted(m_spec.name));
+        const qint64 limit = std::max<qint64>(2 * heldBefore, 1 << 20);
         if (estimate.step())
-            m_store.reserve(static_cast<std::size_t>(std::clamp<qint64>(estimate.columnInt(0), 0, 50'000'000)));
+            m_store.reserve(static_cast<std::size_t>(std::clamp<qint64>(estimate.columnInt(0), 0, limit)));
     } catch (const Error &) {
         // A table without row ids: grow as needed.
     }

@@ -302,6 +302,20 @@ private slots:
         QVERIFY(journal.ADOTable1->bof() && journal.ADOTable1->eof());
     }
 
+    // A stray large key is no measure of the rows: the few rows cost what they are.
+    void largeKeyReservesNoMemory()
+    {
+        JournalFile file(sampleRows + "INSERT INTO VREMIA (ID, IDT, VREMIA, ML) VALUES (2000000000, 10, "
+                                      "'1899-12-30 11:00:00', 90);\n");
+        ScriptedDialogs dialogs;
+        Journal journal(nullptr, file.path);
+        journal.open();
+        QVERIFY(dialogs.asked().isEmpty());
+        QVERIFY(journal.ADOTable3->active());
+        QCOMPARE(journal.ADOTable3->recordCount(), 4);
+        QVERIFY2(journal.ADOTable3->bytesHeld() < 64u << 20, qPrintable(QString::number(journal.ADOTable3->bytesHeld())));
+    }
+
     // Values another program left in the file that the columns cannot hold stop
     // the opening with a clear text instead of being shown wrong.
     void unreadableValues_data()
