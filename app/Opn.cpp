@@ -78,9 +78,11 @@ TForm1::TForm1(QWidget *parent) : QWidget(parent)
     connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager &manager) {
         if (!manager.allowsInteraction())
             return;
-        const bool allowed = queryEndSession();
-        manager.release();
-        if (!allowed)
+        // As the session manager expects: a refusal cancels the shutdown; otherwise
+        // the interaction is over and the shutdown goes on.
+        if (queryEndSession())
+            manager.release();
+        else
             manager.cancel();
     });
 }
