@@ -11,32 +11,32 @@ namespace renkalo {
 
 const TableSpec &JournalSchema::patients()
 {
-    static const TableSpec spec{"fio",
-                                {{"ID", ColumnKind::Integer, "AutoInc"}, {"fio", ColumnKind::Text, "WideString", 50}},
-                                -1};
-    return spec;
+    static const TableSpec table{"fio",
+                               {{"ID", ColumnKind::Integer, "AutoInc"}, {"fio", ColumnKind::Text, "WideString", 50}},
+                               -1};
+    return table;
 }
 
 const TableSpec &JournalSchema::days()
 {
-    static const TableSpec spec{"SUT",
-                                {{"ID", ColumnKind::Integer, "AutoInc"},
-                                 {"IDN", ColumnKind::Integer, "Integer"},
-                                 {"SUT", ColumnKind::DateTime, "DateTime"},
-                                 {"SUTML", ColumnKind::Integer, "Integer"}},
-                                1};
-    return spec;
+    static const TableSpec table{"SUT",
+                               {{"ID", ColumnKind::Integer, "AutoInc"},
+                                {"IDN", ColumnKind::Integer, "Integer"},
+                                {"SUT", ColumnKind::DateTime, "DateTime"},
+                                {"SUTML", ColumnKind::Integer, "Integer"}},
+                               1};
+    return table;
 }
 
 const TableSpec &JournalSchema::hours()
 {
-    static const TableSpec spec{"VREMIA",
-                                {{"ID", ColumnKind::Integer, "AutoInc"},
-                                 {"IDT", ColumnKind::Integer, "Integer"},
-                                 {"VREMIA", ColumnKind::DateTime, "DateTime"},
-                                 {"ML", ColumnKind::Integer, "Integer"}},
-                                1};
-    return spec;
+    static const TableSpec table{"VREMIA",
+                               {{"ID", ColumnKind::Integer, "AutoInc"},
+                                {"IDT", ColumnKind::Integer, "Integer"},
+                                {"VREMIA", ColumnKind::DateTime, "DateTime"},
+                                {"ML", ColumnKind::Integer, "Integer"}},
+                               1};
+    return table;
 }
 
 QString JournalSchema::typeName(const QString &declaredType)

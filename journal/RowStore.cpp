@@ -32,9 +32,9 @@ void NullMask::erase(std::size_t row)
     }
 }
 
-RowStore::RowStore(const TableSpec &spec) : m_link(spec.linkColumn)
+RowStore::RowStore(const TableSpec &table) : m_link(table.linkColumn)
 {
-    for (const ColumnSpec &c : spec.columns)
+    for (const ColumnSpec &c : table.columns)
         m_columns.push_back(Column{c.kind, {}, {}, {}, {}});
 }
 

@@ -36,7 +36,7 @@ private:
 // makes selecting a master's rows cost what it selects.
 class RowStore {
 public:
-    explicit RowStore(const TableSpec &spec);
+    explicit RowStore(const TableSpec &table);
 
     int size() const { return m_size; }
     int columnCount() const { return static_cast<int>(m_columns.size()); }

@@ -23,13 +23,13 @@ QByteArray quoted(const char *name)
     return QByteArray("\"") + name + "\"";
 }
 
-QByteArray columnList(const TableSpec &spec, int from)
+QByteArray columnList(const TableSpec &table, int from)
 {
     QByteArray list;
-    for (std::size_t c = static_cast<std::size_t>(from); c < spec.columns.size(); ++c) {
+    for (std::size_t c = static_cast<std::size_t>(from); c < table.columns.size(); ++c) {
         if (!list.isEmpty())
             list += ", ";
-        list += quoted(spec.columns[c].name);
+        list += quoted(table.columns[c].name);
     }
     return list;
 }
@@ -100,8 +100,8 @@ void bindValue(SqliteStatement &statement, int position, ColumnKind kind, const 
 
 } // namespace
 
-TableDataSet::TableDataSet(const TableSpec &spec, JournalConnection *connection, QObject *parent)
-    : QObject(parent), m_spec(spec), m_connection(connection), m_store(spec)
+TableDataSet::TableDataSet(const TableSpec &table, JournalConnection *connection, QObject *parent)
+    : QObject(parent), m_spec(table), m_connection(connection), m_store(table)
 {
 }
 
@@ -184,9 +184,9 @@ QVariant TableDataSet::checked(int column, const QVariant &value) const
 {
     if (!value.isValid() || value.isNull())
         return {};
-    const ColumnSpec &spec = m_spec.columns[column];
+    const ColumnSpec &definition = m_spec.columns[column];
     const QString name = fieldName(column);
-    switch (spec.kind) {
+    switch (definition.kind) {
     case ColumnKind::Integer: {
         bool ok = false;
         qint64 v = 0;
@@ -221,8 +221,8 @@ QVariant TableDataSet::checked(int column, const QVariant &value) const
     }
     case ColumnKind::Text: {
         const QString text = value.toString();
-        if (spec.maxLength > 0 && text.size() > spec.maxLength)
-            throw Error(QStringLiteral("The value of field '%1' is longer than %2 characters").arg(name).arg(spec.maxLength));
+        if (definition.maxLength > 0 && text.size() > definition.maxLength)
+            throw Error(QStringLiteral("The value of field '%1' is longer than %2 characters").arg(name).arg(definition.maxLength));
         return text;
     }
     }

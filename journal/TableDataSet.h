@@ -37,13 +37,13 @@ class TableDataSet : public QObject {
 public:
     using Handler = std::function<void()>;
 
-    TableDataSet(const TableSpec &spec, JournalConnection *connection, QObject *parent);
+    TableDataSet(const TableSpec &table, JournalConnection *connection, QObject *parent);
     ~TableDataSet() override;
 
     // Follow the master table of this data source.
     void setMasterSource(DataSource *master);
     TableDataSet *master() const { return m_master; }
-    const TableSpec &spec() const { return m_spec; }
+    const TableSpec &definition() const { return m_spec; }
 
     void setBeforePost(Handler handler) { m_beforePost = std::move(handler); }
     void setAfterPost(Handler handler) { m_afterPost = std::move(handler); }

@@ -81,14 +81,14 @@ int JournalFileTool::check(const QString &path, QTextStream &out, QTextStream &e
     }
     // The tables are opened exactly as the program opens them, so that a schema
     // or a value the program would refuse is found here.
-    for (const TableSpec *spec : {&JournalSchema::patients(), &JournalSchema::days(), &JournalSchema::hours()}) {
-        TableDataSet table(*spec, &connection, nullptr);
-        table.setObjectName(QLatin1String(spec->name));
+    for (const TableSpec *definition : {&JournalSchema::patients(), &JournalSchema::days(), &JournalSchema::hours()}) {
+        TableDataSet table(*definition, &connection, nullptr);
+        table.setObjectName(QLatin1String(definition->name));
         try {
             table.open();
-            out << "table " << spec->name << ": " << table.recordCount() << " rows\n";
+            out << "table " << definition->name << ": " << table.recordCount() << " rows\n";
         } catch (const Error &e) {
-            problems << QStringLiteral("table %1: %2").arg(QLatin1String(spec->name), e.message());
+            problems << QStringLiteral("table %1: %2").arg(QLatin1String(definition->name), e.message());
         }
     }
     if (!problems.isEmpty()) {
