@@ -10,15 +10,29 @@
 #include <QIcon>
 #include <QProxyStyle>
 #include <QStyleFactory>
+#include <QStyleOption>
+#include <qdrawutil.h>
 
 namespace renkalo {
 
 namespace {
 
-// Hints appear after the pointer has rested 500 ms on a control.
+// Fusion, with the window system's etched group box frames and hints that
+// appear after the pointer has rested 500 ms on a control.
 class RenkaloStyle : public QProxyStyle {
 public:
     RenkaloStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
+
+    void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
+                       const QWidget *widget) const override
+    {
+        if (element == PE_FrameGroupBox) {
+            // An etched line: shadow, with a highlight one pixel right and down.
+            qDrawShadeRect(painter, option->rect, option->palette, true, 1, 0);
+            return;
+        }
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
+    }
 
     int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
                   QStyleHintReturn *returnData) const override
