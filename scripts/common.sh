@@ -1,8 +1,8 @@
 # Shared by scripts/run and scripts/test: installs the Debian packages the build and
 # the tests need when any is missing.
 
-RENKALO_PACKAGES="cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins \
-libgl-dev libsqlite3-dev libjpeg-dev fonts-liberation xvfb xauth"
+RENKALO_PACKAGES="cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins \
+libgl-dev libsqlite3-dev libjpeg-dev fonts-liberation"
 
 renkalo_missing_packages() {
     local missing="" p
