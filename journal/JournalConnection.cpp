@@ -12,6 +12,8 @@ void JournalConnection::open()
 {
     m_db = SqliteDatabase::openExisting(m_fileName, busyTimeoutMs, m_readOnly);
     ++m_generation;
+    SqliteStatement encoding(m_db.handle(), QByteArray("PRAGMA encoding"));
+    m_textIsUtf8 = encoding.step() && encoding.columnUtf8(0) == "UTF-8";
 }
 
 void JournalConnection::ensureOpen()

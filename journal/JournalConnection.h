@@ -37,12 +37,16 @@ public:
     // SQLite's count of commits by other connections to the file: unchanged means
     // that no one else has written since.
     qint64 dataVersion();
+    // Whether the file keeps its text as UTF-8 (rather than UTF-16), so that text
+    // bytes can be read as stored. Fixed when the file was made; read on opening.
+    bool textIsUtf8() const { return m_textIsUtf8; }
 
 private:
     QString m_fileName;
     SqliteDatabase m_db;
     quint64 m_generation = 0;
     bool m_readOnly = false;
+    bool m_textIsUtf8 = false;
 };
 
 } // namespace renkalo

@@ -52,7 +52,6 @@ public:
 
     bool isNull(int row, int column) const { return m_columns[column].nulls.test(static_cast<std::size_t>(row)); }
     qint32 intValue(int row, int column) const { return m_columns[column].ints[row]; }
-    double realValue(int row, int column) const { return m_columns[column].reals[row]; }
     // Null as an invalid QVariant; integers as int, day numbers as double, texts as
     // QString.
     QVariant value(int row, int column) const;

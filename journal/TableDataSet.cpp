@@ -305,11 +305,7 @@ void TableDataSet::readAll()
     }
     // Date texts are read from the stored bytes when those are UTF-8; a file of
     // UTF-16 text needs SQLite's conversion.
-    bool utf8 = false;
-    {
-        SqliteStatement encoding(db, "PRAGMA encoding");
-        utf8 = encoding.step() && encoding.columnUtf8(0) == "UTF-8";
-    }
+    const bool utf8 = m_connection->textIsUtf8();
     SqliteStatement select(db, "SELECT " + columnList(m_spec, 0) + " FROM " + quoted(m_spec.name));
     sqlite3_stmt *stmt = select.handle();
     const int columns = fieldCount();
